@@ -14,6 +14,7 @@
 #include "cli/CliHost.h"
 #include "fasta/Failures.h"
 #include "fasta/ShownMessage.h"
+#include "platform/Signals.h"
 #include "platform/Terminal.h"
 
 #ifndef TIDEWELL_VERSION
@@ -82,6 +83,9 @@ CommandLine Parse(int argc, char **argv) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  // A file-size limit then fails the write (a full disk) instead of killing
+  // the program with its output half-written.
+  tw::IgnoreFileSizeSignal();
   const CommandLine line = Parse(argc, argv);
   if (!line.error.empty()) {
     std::fprintf(stderr, "tidewell-cli: %s\n%s", line.error.c_str(), kUsage);
