@@ -16,11 +16,12 @@ int ClampToInt(std::size_t n) { return n > INT_MAX ? INT_MAX : static_cast<int>(
 void WriteRecords(BuildRunHost &host, const std::string &folder, FastaFile &output) {
   const StringList &names = host.SeqFileList();
   LineList lines;
-  std::string header;
+  std::string header = ">";
   for (std::size_t i = 0; i < names.size(); ++i) {
     host.SetProgressPosition(host.ProgressPosition() + 1);
     ReadSeqFile(JoinPath(folder, names[i]), lines);
-    header.assign(">").append(names[i]);
+    header.resize(1);
+    header.append(names[i]);
     WriteFastaLine(output, header);
     for (std::size_t line = 0; line < lines.size(); ++line) WriteFastaLine(output, lines[line]);
   }

@@ -36,7 +36,7 @@ void CreateFastaFile(FastaFile &file, const std::string &path, std::size_t block
   file.pending = 0;
   file.writeThrough = false;
   file.blockSize = std::max<std::size_t>(blockSize, 1);
-  file.buffer = std::make_unique<char[]>(file.blockSize);
+  file.buffer.reset(new char[file.blockSize]);  // no need to clear it
 
   const Status status = CreateForWriting(path, file.handle);
   if (!status.ok()) throw EInOutError(status.code);
@@ -45,7 +45,7 @@ void CreateFastaFile(FastaFile &file, const std::string &path, std::size_t block
   file.writeThrough = file.handle.Kind() == FileKind::Char;
 }
 
-void WriteFastaLine(FastaFile &file, std::string_view text) {
+void WriteFastaLineThroughBlocks(FastaFile &file, std::string_view text) {
   Put(file, text);
   Put(file, kLineEnd);
   if (file.writeThrough && file.pending > 0) WritePending(file);

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,8 +42,23 @@ struct FastaFile {
 void CreateFastaFile(FastaFile &file, const std::string &path,
                      std::size_t blockSize = kFastaBlockSize);
 
+// The general path of WriteFastaLine: a line that fills the block, or a
+// file written through.
+void WriteFastaLineThroughBlocks(FastaFile &file, std::string_view text);
+
 // Writes text and the line end CR LF after the bytes written before.
-void WriteFastaLine(FastaFile &file, std::string_view text);
+inline void WriteFastaLine(FastaFile &file, std::string_view text) {
+  // Most lines fit in the room left in the block: one copy, nothing written.
+  if (!file.writeThrough && text.size() + 2 < file.blockSize - file.pending) {
+    char *at = file.buffer.get() + file.pending;
+    std::memcpy(at, text.data(), text.size());
+    at[text.size()] = '\r';
+    at[text.size() + 1] = '\n';
+    file.pending += text.size() + 2;
+    return;
+  }
+  WriteFastaLineThroughBlocks(file, text);
+}
 
 // Writes the pending bytes and releases the file. When the last write
 // fails the file stays open with nothing pending, so a second call

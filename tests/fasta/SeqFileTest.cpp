@@ -65,6 +65,40 @@ TEST(SeqFile, SplitRule) {
   }
 }
 
+// The rule byte by byte, as plainly as it can be written.
+Lines ModelSplit(const std::string &text) {
+  Lines lines;
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] != '\0') {
+    std::size_t end = pos;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n' && text[end] != '\0') ++end;
+    lines.push_back(text.substr(pos, end - pos));
+    pos = end;
+    if (pos < text.size() && text[pos] == '\r') ++pos;
+    if (pos < text.size() && text[pos] == '\n') ++pos;
+  }
+  return lines;
+}
+
+TEST(SeqFile, SplitAgreesWithTheRuleOnEveryShortInputAndAcrossBlockEdges) {
+  const char alphabet[] = {'A', '\r', '\n', '\0'};
+  LineList list;
+  for (int length = 0; length <= 6; ++length) {
+    int combinations = 1;
+    for (int i = 0; i < length; ++i) combinations *= 4;
+    for (int n = 0; n < combinations; ++n) {
+      std::string tail;
+      for (int i = 0, k = n; i < length; ++i, k /= 4) tail.push_back(alphabet[k % 4]);
+      // Placed at the start, and straddling the 64-byte scan blocks.
+      for (std::size_t prefix : {0, 61, 62, 63, 64, 127}) {
+        const std::string text = std::string(prefix, 'G') + tail;
+        list.Assign(text);
+        ASSERT_EQ(ToVector(list), ModelSplit(text)) << "prefix " << prefix << ", tail #" << n;
+      }
+    }
+  }
+}
+
 TEST(SeqFile, ReadingReplacesTheListAndReusesIt) {
   test::TempDir dir;
   const std::string big = dir.Write("big.seq", std::string(5000, 'G') + "\nTT");

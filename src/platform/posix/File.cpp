@@ -83,8 +83,11 @@ Status CreateForWriting(const std::string &path, File &file) {
   // The path may have been swapped between the test above and the open.
   if (!isChar && IsReadOnly(st)) return CloseQuietly(fd, {kErrAccessDenied, EACCES, nullptr});
 
-  if (Status status = ClearNonBlocking(fd, flags); !status.ok()) return CloseQuietly(fd, status);
-  if (!isChar) {
+  // O_NONBLOCK means nothing to a regular file; a device gets its blocking
+  // writes back.
+  if (isChar) {
+    if (Status status = ClearNonBlocking(fd, flags); !status.ok()) return CloseQuietly(fd, status);
+  } else {
     if (Status status = Lock(fd, F_WRLCK); !status.ok()) return CloseQuietly(fd, status);
     if (sys.ftruncate(fd, 0) != 0) return CloseQuietly(fd, StatusFromErrno(errno));
   }
@@ -110,7 +113,7 @@ Status OpenForReading(const std::string &path, File &file) {
   if (S_ISDIR(st.st_mode)) return CloseQuietly(fd, {kErrAccessDenied, EISDIR, nullptr});
   if (!S_ISREG(st.st_mode)) return CloseQuietly(fd, {kErrAccessDenied, 0, kNotRegularText});
 
-  if (Status status = ClearNonBlocking(fd, flags); !status.ok()) return CloseQuietly(fd, status);
+  // Only regular files get this far, and O_NONBLOCK means nothing to them.
   if (Status status = Lock(fd, F_RDLCK); !status.ok()) return CloseQuietly(fd, status);
 
   file.fd_ = fd;
