@@ -102,7 +102,9 @@ bool IsWanted(std::string_view name, std::string_view wanted) {
 
 std::string NormaliseWantedExtension(std::string_view wanted) {
   if (wanted.find('.') != std::string_view::npos) return std::string(wanted);
-  return "." + std::string(wanted);
+  std::string normalised(1, '.');
+  normalised.append(wanted);
+  return normalised;
 }
 
 std::string_view ExtensionOf(std::string_view name) {
