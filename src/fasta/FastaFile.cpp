@@ -62,11 +62,13 @@ void DiscardFastaFile(FastaFile &file) noexcept {
   file.pending = 0;
   file.open = false;
   if (file.created && file.handle.Kind() == FileKind::Disk) {
+    // Emptied first, through the descriptor: when the name cannot be removed
+    // (a folder marked append-only) or no longer names this file, what stays
+    // behind is empty, never half-written.
+    file.handle.Truncate();
     if (file.handle.IsNamedBy(file.path)) {
       file.handle.Close();
       RemoveFile(file.path);
-    } else {
-      file.handle.Truncate();
     }
   }
   file.handle.Close();

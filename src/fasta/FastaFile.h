@@ -65,10 +65,10 @@ inline void WriteFastaLine(FastaFile &file, std::string_view text) {
 // releases it.
 void CloseFastaFile(FastaFile &file);
 
-// After a failure: releases the file and removes it, so that no partial
-// output can be taken for a whole one. Through a link it cannot remove the
-// file by name, so it empties it instead. A character device is left as
-// it is. Never raises.
+// After a failure: empties the file, releases it and removes it, so that no
+// partial output can be taken for a whole one. What cannot be removed by
+// name (reached through a link, or in a folder that forbids removal) stays
+// behind empty. A character device is left as it is. Never raises.
 void DiscardFastaFile(FastaFile &file) noexcept;
 
 }  // namespace tw
