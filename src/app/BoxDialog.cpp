@@ -68,7 +68,11 @@ BoxDialog::BoxDialog(const BoxRequest &request, QWidget *owner)
   layout->addLayout(buttons);
 
   adjustSize();
+}
+
+void BoxDialog::showEvent(QShowEvent *event) {
   CentreOnScreen(this);
+  QDialog::showEvent(event);
 }
 
 }  // namespace tw

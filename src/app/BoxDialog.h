@@ -2,7 +2,7 @@
 // for an error and none for a message, the text wrapped at word boundaries
 // to at most half the screen's width, and one OK button that is the default
 // button (Enter) and the escape button (Esc). The box keeps the size its
-// text needs and places itself centred on the screen before it is shown.
+// text needs and centres itself on the screen as it is shown.
 #pragma once
 
 #include <QDialog>
@@ -26,6 +26,9 @@ class BoxDialog : public QDialog {
 
   // The widest the text may be: half the width of the owner's screen.
   static int TextWidthLimit(const QWidget *owner);
+
+ protected:
+  void showEvent(QShowEvent *event) override;
 
  private:
   QLabel *icon_ = nullptr;

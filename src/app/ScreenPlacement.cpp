@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -20,10 +21,12 @@ QRect ScreenArea(const QWidget *window) {
 
 void CentreOnScreen(QWidget *window) {
   const QRect area = ScreenArea(window);
-  const QSize frame = window->frameGeometry().size();
-  const int left = area.left() + std::max(0, (area.width() - frame.width()) / 2);
-  const int top = area.top() + std::max(0, (area.height() - frame.height()) / 2);
-  window->move(left, top);
+  const QMargins frame =
+      window->windowHandle() != nullptr ? window->windowHandle()->frameMargins() : QMargins();
+  const QSize outer = window->size().grownBy(frame);
+  const int left = area.left() + std::max(0, (area.width() - outer.width()) / 2);
+  const int top = area.top() + std::max(0, (area.height() - outer.height()) / 2);
+  window->setGeometry(QRect(QPoint(left + frame.left(), top + frame.top()), window->size()));
 }
 
 }  // namespace tw

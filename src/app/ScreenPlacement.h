@@ -9,9 +9,12 @@
 //   ClientSizeForOuter({223, 127}) => {215, 97}
 //
 // Windows are centred on the screen's available area (the area without the
-// desktop's panels): the frame's centre on the area's centre, as far as Qt
-// knows the frame when the window is placed. A window larger than the area
-// goes to the area's top left, so that its title bar stays reachable.
+// desktop's panels) as they are shown: the frame's centre on the area's
+// centre. The frame is the one the platform reports for the window; a
+// window manager under X11 reports it only once the window is on screen, so
+// there the client area is centred and the frame spills over evenly but for
+// its title bar. A window larger than the area goes to the area's top left,
+// so that its title bar stays reachable.
 #pragma once
 
 #include <QMargins>
@@ -30,6 +33,7 @@ QSize ClientSizeForOuter(QSize outer);
 // a window that is on none yet).
 QRect ScreenArea(const QWidget *window);
 
+// Call from showEvent, when the platform window exists.
 void CentreOnScreen(QWidget *window);
 
 }  // namespace tw

@@ -43,16 +43,18 @@ Tfrmabout::Tfrmabout(QWidget *owner)
   connect(Label2, &ClickLabel::clicked, this, Handled([this] { Label1Click(); }));
 }
 
-void Tfrmabout::ShowModal() {
-  CentreOnScreen(this);
-  exec();
-}
+void Tfrmabout::ShowModal() { exec(); }
 
 void Tfrmabout::FormClose() { setAttribute(Qt::WA_DeleteOnClose); }
 
 void Tfrmabout::FormClick() { close(); }
 
 void Tfrmabout::Label1Click() { close(); }
+
+void Tfrmabout::showEvent(QShowEvent *event) {
+  CentreOnScreen(this);
+  QDialog::showEvent(event);
+}
 
 void Tfrmabout::closeEvent(QCloseEvent *event) {
   RunHandler([this] { FormClose(); });

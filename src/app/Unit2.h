@@ -31,7 +31,7 @@ class Tfrmabout : public QDialog {
  public:
   explicit Tfrmabout(QWidget *owner = nullptr);
 
-  // Centres the dialog on the screen and runs it modally to its close.
+  // Runs the dialog modally, centred on the screen, to its close.
   void ShowModal();
 
   ClickLabel *Label1;
@@ -42,6 +42,7 @@ class Tfrmabout : public QDialog {
   void Label1Click();
 
  protected:
+  void showEvent(QShowEvent *event) override;
   void closeEvent(QCloseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
