@@ -21,9 +21,11 @@ ScopedFolderPicker::ScopedFolderPicker(FolderPickResponder responder)
 
 ScopedFolderPicker::~ScopedFolderPicker() { Responder() = std::move(previous_); }
 
-// The design's picker went through the shell's allocator, disabled the
-// thread's windows around the dialog and set the process's error mode.
-// Here:
+// A shell's folder picker is commonly surrounded by three steps: an
+// allocator that receives the path, the disabling of the thread's other
+// windows while it is open, and an error mode that keeps the system's
+// critical-error boxes away (on Windows: SHGetMalloc, EnableWindow and
+// SetErrorMode). Here:
 // - Allocator: Qt hands the path back as a QString it owns, so there is no
 //   allocator to obtain and no buffer to give back, and no step that could
 //   fail for want of one. Nor is there a 260-byte limit: whatever path the

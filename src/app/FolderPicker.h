@@ -10,8 +10,8 @@
 // The path comes back as the dialog gives it: full, without a separator at
 // its end, except for the root folder "/"; it is taken unchanged.
 //
-// How the picker is kept modal, and what stood around the original platform
-// call, is told at PickFolder in FolderPicker.cpp.
+// How the picker is kept modal, and why it needs no allocator and no error
+// mode, is told at PickFolder in FolderPicker.cpp.
 //
 // Tests put a responder in place (ScopedFolderPicker): it is asked instead
 // of the dialog, with what the dialog would have been given, and answers as

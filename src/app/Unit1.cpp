@@ -15,7 +15,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/DesignFont.h"
+#include "app/LayoutFont.h"
 #include "app/FailureHandler.h"
 #include "app/FolderCaption.h"
 #include "app/FolderPicker.h"
@@ -59,7 +59,7 @@ Control *Place(QWidget *client, const char *name, QRect box, Args &&...args) {
   control->setObjectName(QString::fromLatin1(name));
   // The window's font, set on each control: a control with a style sheet of
   // its own (the skin's) would not inherit it.
-  control->setFont(DesignFont(11));
+  control->setFont(LayoutFont(11));
   control->setGeometry(box);
   return control;
 }
@@ -67,7 +67,7 @@ Control *Place(QWidget *client, const char *name, QRect box, Args &&...args) {
 QLabel *FolderLabel(QWidget *client, const char *name, QRect box, const QString &caption) {
   auto *label = Place<QLabel>(client, name, box, caption);
   label->setTextFormat(Qt::PlainText);
-  label->setFont(DesignFont(13));
+  label->setFont(LayoutFont(13));
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   return label;
@@ -85,7 +85,7 @@ QPushButton *Button(QWidget *client, const char *name, QRect box, const QString 
 TForm1::TForm1(QWidget *parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("TIDEWELL"));
-  setFont(DesignFont(11));
+  setFont(LayoutFont(11));
   resize(ClientSizeForOuter(kOuterSize));
 
   scroller_ = new QScrollArea(this);
@@ -150,7 +150,7 @@ void TForm1::CreateControls(QWidget *client) {
 void TForm1::CreateMenu() {
   MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
-  MainMenu1->setFont(DesignFont(11));
+  MainMenu1->setFont(LayoutFont(11));
   Refseq1 = MainMenu1->addAction(QStringLiteral("ABOUT ORVAN FREE SOFTWARE"));
   Refseq1->setObjectName(QStringLiteral("Refseq1"));
 }

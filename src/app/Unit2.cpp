@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 
 #include "app/ClickLabel.h"
-#include "app/DesignFont.h"
+#include "app/LayoutFont.h"
 #include "app/FailureHandler.h"
 #include "app/ScreenPlacement.h"
 
@@ -18,7 +18,7 @@ ClickLabel *MakeLabel(QWidget *dialog, const char *name, const QString &caption,
   auto *label = new ClickLabel(caption, dialog);
   label->setObjectName(QString::fromLatin1(name));
   label->setTextFormat(Qt::PlainText);
-  label->setFont(DesignFont(16, /*bold=*/true));
+  label->setFont(LayoutFont(16, /*bold=*/true));
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   label->setGeometry(box);
@@ -34,7 +34,7 @@ Tfrmabout::Tfrmabout(QWidget *owner)
                          Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("frmabout"));
   setWindowTitle(QStringLiteral("frmabout"));
-  setFont(DesignFont(11));
+  setFont(LayoutFont(11));
   resize(ClientSizeForOuter(kOuterSize));
 
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Thank You For "), QRect(43, 18, 121, 25));

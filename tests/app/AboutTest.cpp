@@ -10,7 +10,7 @@
 
 #include "GuiSupport.h"
 #include "app/ClickLabel.h"
-#include "app/DesignFont.h"
+#include "app/LayoutFont.h"
 #include "app/Program.h"
 #include "app/ScreenPlacement.h"
 #include "app/Unit1.h"

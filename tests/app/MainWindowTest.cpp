@@ -15,7 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "GuiSupport.h"
-#include "app/DesignFont.h"
+#include "app/LayoutFont.h"
 #include "app/ProgressBar.h"
 #include "app/ScreenPlacement.h"
 #include "app/SkinData.h"
@@ -130,7 +130,7 @@ TEST(MainWindow, ResizingMovesNothingAndASmallWindowScrolls) {
 }
 
 // The captions fit their fixed boxes in the fonts the window ends up with,
-// the design face or its substitute.
+// the named face or its substitute.
 TEST(MainWindow, CaptionsFitTheirBoxes) {
   TForm1 form;
   ASSERT_TRUE(ShowActive(&form));
@@ -144,10 +144,10 @@ TEST(MainWindow, CaptionsFitTheirBoxes) {
     const bool folderLabel = control.name == std::string_view("Label4") ||
                              control.name == std::string_view("Label5");
     EXPECT_EQ(font.pixelSize(), folderLabel ? 13 : 11) << control.name;
-    EXPECT_EQ(font.family(), kDesignFontFamily) << control.name;
+    EXPECT_EQ(font.family(), kLayoutFontFamily) << control.name;
   }
   EXPECT_EQ(form.MainMenu1->font().pixelSize(), 11);
-  EXPECT_NEAR(AverageLetterWidth(DesignFont(11)), 6.0, 0.5);
+  EXPECT_NEAR(AverageLetterWidth(LayoutFont(11)), 6.0, 0.5);
 }
 
 TEST(MainWindow, TextFieldsHoldTheirInputMethodName) {

@@ -1,4 +1,4 @@
-#include "app/DesignFont.h"
+#include "app/LayoutFont.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -19,12 +19,12 @@ double AverageLetterWidth(const QFont &font) {
   return QFontMetricsF(font).horizontalAdvance(kLetters) / kLetters.size();
 }
 
-QFont DesignFont(int pixelSize, bool bold) {
-  QFont font(QString::fromLatin1(kDesignFontFamily));
+QFont LayoutFont(int pixelSize, bool bold) {
+  QFont font(QString::fromLatin1(kLayoutFontFamily));
   font.setStyleHint(QFont::SansSerif);
   font.setPixelSize(pixelSize);
   if (!QFontInfo(font).exactMatch()) {
-    const double wanted = pixelSize * kDesignAverageLetterWidth;
+    const double wanted = pixelSize * kLayoutAverageLetterWidth;
     const double found = AverageLetterWidth(font);
     if (found > wanted) {
       const int stretch = static_cast<int>(std::lround(100.0 * wanted / found));

@@ -6,21 +6,21 @@
 // size instead (DejaVu Sans on most Linux systems), which runs about an
 // eighth wider, so that "Please delete my .seq files after this process"
 // would be clipped at its check box's edge. A wider substitute is therefore
-// condensed (QFont::setStretch) to the design face's average width.
+// condensed (QFont::setStretch) to the named face's average width.
 //
-//   DesignFont(11)        => the window's font: 11 px, regular
-//   DesignFont(13)        => the folder labels' font: 13 px
-//   DesignFont(16, true)  => the About dialog's labels: 16 px, bold
+//   LayoutFont(11)        => the window's font: 11 px, regular
+//   LayoutFont(13)        => the folder labels' font: 13 px
+//   LayoutFont(16, true)  => the About dialog's labels: 16 px, bold
 #pragma once
 
 #include <QFont>
 
 namespace tw {
 
-inline constexpr char kDesignFontFamily[] = "MS Sans Serif";
-inline constexpr double kDesignAverageLetterWidth = 6.0 / 11.0;  // of the pixel size
+inline constexpr char kLayoutFontFamily[] = "MS Sans Serif";
+inline constexpr double kLayoutAverageLetterWidth = 6.0 / 11.0;  // of the pixel size
 
-QFont DesignFont(int pixelSize, bool bold = false);
+QFont LayoutFont(int pixelSize, bool bold = false);
 
 // The average advance of the letters A-Z and a-z in a font, in pixels.
 double AverageLetterWidth(const QFont &font);
