@@ -94,7 +94,9 @@ void RunFastaBuild(BuildRunHost &host) {
     throw;
   }
 
-  if (host.DeleteOption()) {
+  // Output written through to a device (/dev/null, a terminal) keeps no
+  // copy of the sequences, so their files are never deleted after it.
+  if (host.DeleteOption() && !output.writeThrough) {
     host.AppendLog(kLogDeleting);
     DeleteFilesByExt(folder, std::string(kSeqExtension));
   }

@@ -11,7 +11,8 @@
 // stop; otherwise the log emptied and "Building your fasta files...", then
 // one record per listed name (header ">" and the name, then its lines); the
 // output closed; with the delete option "Waiting for delete seq files......"
-// and the clean-up of the folder's tree; last "Done!!!".
+// and the clean-up of the folder's tree, unless the output went to a device
+// that keeps nothing; last "Done!!!".
 //
 // A failure after the output was created (a file that cannot be read, a
 // write or close that fails) removes the output, so that no partial FASTA

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <cerrno>
 #include <filesystem>
 #include <string>
@@ -149,6 +151,18 @@ TEST(BuildRun, DeletionComesOnlyAfterTheOutputIsClosed) {
   EXPECT_EQ(host.log,
             (Strings{"Building your fasta files...", "Waiting for delete seq files......"}));
   EXPECT_EQ(host.events.back(), "message:Done!!!");
+}
+
+TEST(BuildRun, OutputToADeviceNeverLeadsToTheDeletion) {
+  TempDir dir;
+  dir.Write("a.seq", "ACGT");
+  ASSERT_EQ(::symlink("/dev/null", (dir / "out.fasta").c_str()), 0);
+  FakeHost host = HostWithHistory(dir.path(), "out");
+  host.deleteOption = true;
+  ASSERT_EQ(RunBuild(host).ending, Ending::Done);
+  EXPECT_EQ(ReadBytes(dir / "a.seq"), "ACGT") << "the only copy is kept";
+  EXPECT_EQ(host.log, Strings{"Building your fasta files..."});
+  EXPECT_EQ(host.messages, Strings{"Done!!!"});
 }
 
 TEST(BuildRun, NoSeqFilesLeavesAnEmptyOutputAndTheLogAsItWas) {
