@@ -37,17 +37,13 @@ std::uint64_t LineEndMask64(const char *p) {
 
 char *LineList::Prepare(std::size_t size) {
   spans_.clear();
-  if (size > capacity_ || !data_) {
-    data_.reset();  // free the old block before taking a larger one
-    data_.reset(new char[size > 0 ? size : 1]);
-    capacity_ = size;
-  }
-  return data_.get();
+  data_.Reserve(size);
+  return data_.data();
 }
 
 void LineList::SplitPrepared(std::size_t size) {
   spans_.clear();
-  const char *text = data_.get();
+  const char *text = data_.data();
   std::size_t pos = 0;  // start of the current line
 
   // Handles the line end (CR, LF or NUL) at i; false when the data ends.

@@ -16,9 +16,10 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string_view>
 #include <vector>
+
+#include "platform/Memory.h"
 
 namespace tw {
 
@@ -27,7 +28,7 @@ class LineList {
   std::size_t size() const { return spans_.size(); }
   bool empty() const { return spans_.empty(); }
   std::string_view operator[](std::size_t i) const {
-    return {data_.get() + spans_[i].offset, spans_[i].length};
+    return {data_.data() + spans_[i].offset, spans_[i].length};
   }
   void clear() { spans_.clear(); }
 
@@ -46,8 +47,7 @@ class LineList {
     std::size_t length;
   };
 
-  std::unique_ptr<char[]> data_;
-  std::size_t capacity_ = 0;
+  LargeBuffer data_;
   std::vector<Span> spans_;
 };
 

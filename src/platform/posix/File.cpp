@@ -89,7 +89,11 @@ Status CreateForWriting(const std::string &path, File &file) {
     if (Status status = ClearNonBlocking(fd, flags); !status.ok()) return CloseQuietly(fd, status);
   } else {
     if (Status status = Lock(fd, F_WRLCK); !status.ok()) return CloseQuietly(fd, status);
-    if (sys.ftruncate(fd, 0) != 0) return CloseQuietly(fd, StatusFromErrno(errno));
+    // An empty file is left alone: truncating it anyway would make ext4
+    // flush the whole output to disk at close, as if replacing a file.
+    if (st.st_size > 0 && sys.ftruncate(fd, 0) != 0) {
+      return CloseQuietly(fd, StatusFromErrno(errno));
+    }
   }
 
   file.fd_ = fd;
