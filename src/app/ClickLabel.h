@@ -4,6 +4,8 @@
 
 #include <QLabel>
 
+#include "app/ClickTracker.h"
+
 namespace tw {
 
 class ClickLabel : public QLabel {
@@ -20,7 +22,7 @@ class ClickLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent *event) override;
 
  private:
-  bool pressed_ = false;
+  ClickTracker click_;
 };
 
 }  // namespace tw

@@ -61,17 +61,10 @@ void Tfrmabout::closeEvent(QCloseEvent *event) {
   QDialog::closeEvent(event);
 }
 
-void Tfrmabout::mousePressEvent(QMouseEvent *event) {
-  pressed_ = event->button() == Qt::LeftButton;
-  event->accept();
-}
+void Tfrmabout::mousePressEvent(QMouseEvent *event) { click_.Press(event); }
 
 void Tfrmabout::mouseReleaseEvent(QMouseEvent *event) {
-  const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                     rect().contains(event->position().toPoint());
-  pressed_ = false;
-  event->accept();
-  if (click) RunHandler([this] { FormClick(); });
+  if (click_.Release(event, rect())) RunHandler([this] { FormClick(); });
 }
 
 void Tfrmabout::keyPressEvent(QKeyEvent *event) {

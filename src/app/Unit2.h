@@ -19,6 +19,8 @@
 #include <QDialog>
 #include <QPointer>
 
+#include "app/ClickTracker.h"
+
 class QLabel;
 
 namespace tw {
@@ -49,7 +51,7 @@ class Tfrmabout : public QDialog {
   void keyPressEvent(QKeyEvent *event) override;
 
  private:
-  bool pressed_ = false;
+  ClickTracker click_;
 };
 
 // The dialog last made: the start-up instance, then the one that the menu
