@@ -6,6 +6,8 @@
 
 #include <utility>
 
+#include "app/Utf8.h"
+
 namespace tw {
 namespace {
 
@@ -38,9 +40,7 @@ ScopedFolderPicker::~ScopedFolderPicker() { Responder() = std::move(previous_); 
 //   medium, say) that would have to be suppressed; there is nothing to set
 //   and nothing to restore.
 std::optional<std::string> PickFolder(std::string_view title, QWidget *owner) {
-  const FolderPickRequest request{
-      QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())), QDir::homePath(),
-      owner};
+  const FolderPickRequest request{FromUtf8(title), QDir::homePath(), owner};
   if (Responder()) return Responder()(request);
 
   const QString folder = QFileDialog::getExistingDirectory(

@@ -6,6 +6,7 @@
 
 #include "app/AppTitle.h"
 #include "app/BoxDialog.h"
+#include "app/Utf8.h"
 
 namespace tw {
 namespace {
@@ -13,10 +14,6 @@ namespace {
 BoxResponder &Responder() {
   static BoxResponder responder;
   return responder;
-}
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace

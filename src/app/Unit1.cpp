@@ -24,6 +24,7 @@
 #include "app/ScreenPlacement.h"
 #include "app/SkinData.h"
 #include "app/Unit2.h"
+#include "app/Utf8.h"
 
 namespace tw {
 
@@ -48,10 +49,6 @@ constexpr QSize kOuterSize{567, 341};
 // has the focus; Linux systems use UTF-8 throughout, so it is held as the
 // fields' property "ImeName" and has no effect.
 constexpr char kImeName[] = "Chinese (Simplified) - QuanPin";
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 template <typename Control, typename... Args>
 Control *Place(QWidget *client, const char *name, QRect box, Args &&...args) {

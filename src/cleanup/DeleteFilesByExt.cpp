@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/AsciiCase.h"
 #include "platform/Directory.h"
 
 namespace tw {
@@ -17,11 +18,6 @@ constexpr std::string_view kEveryFile = ".*";
 // any depth needs no more: folders further up are opened again by name
 // when the walk returns to them.
 constexpr std::size_t kOpenLevels = 32;
-
-unsigned char AsciiUpper(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  return (byte >= 'a' && byte <= 'z') ? byte - ('a' - 'A') : byte;
-}
 
 // One folder on the way from the starting folder down to the one walked.
 struct Level {

@@ -23,24 +23,24 @@ CliHost::CliHost(std::string folder, std::string resultName, bool deleteOption, 
 
 void CliHost::LoadfileList1() { LoadSeqFileList(folder_, seqFileList_); }
 
-void CliHost::Clamp() {
+void CliHost::KeepInRangeAndShow() {
   position_ = std::clamp(position_, min_, std::max(min_, max_));
   progress_.Show(position_ - min_, max_ - min_);
 }
 
 void CliHost::SetProgressPosition(int position) {
   position_ = position;
-  Clamp();
+  KeepInRangeAndShow();
 }
 
 void CliHost::SetProgressMin(int min) {
   min_ = min;
-  Clamp();
+  KeepInRangeAndShow();
 }
 
 void CliHost::SetProgressMax(int max) {
   max_ = max;
-  Clamp();
+  KeepInRangeAndShow();
 }
 
 void CliHost::AppendLog(std::string_view line) {

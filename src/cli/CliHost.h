@@ -43,7 +43,7 @@ class CliHost final : public BuildRunHost {
   void ShowError(std::string_view text);
 
  private:
-  void Clamp();
+  void KeepInRangeAndShow();
 
   std::string folder_;
   std::string resultName_;

@@ -22,11 +22,11 @@ std::string ProgressLine::Render(int done, int total) {
 }
 
 void ProgressLine::Show(int done, int total) {
-  if (!enabled_) return;
+  if (!enabled_ || (done == lastDone_ && total == lastTotal_)) return;
   const int cells = FilledCells(done, total);
-  // Redraw when the bar moves, at the ends, and for the first of a run.
-  const bool changed = total != lastTotal_ || cells != lastCells_ || done == total || done == 0;
-  if (!changed || done == lastDone_) return;
+  // Redraw when the bar moves, for a new total, and at the end; the count
+  // alone changing is not worth a redraw.
+  if (total == lastTotal_ && cells == lastCells_ && done != total) return;
   lastDone_ = done;
   lastTotal_ = total;
   lastCells_ = cells;

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 
+#include "platform/AsciiCase.h"
 #include "platform/Path.h"
 
 namespace tw {
-namespace {
-
-unsigned char Upper(unsigned char c) { return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c; }
-
-}  // namespace
 
 bool MatchesPattern(std::string_view name, std::string_view pattern) {
   // Iterative wildcard match with one backtrack point for the last "*".
@@ -20,9 +16,7 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
       starP = p++;
       starN = n;
     } else if (p < pattern.size() &&
-               (pattern[p] == '?' ||
-                Upper(static_cast<unsigned char>(pattern[p])) ==
-                    Upper(static_cast<unsigned char>(name[n])))) {
+               (pattern[p] == '?' || AsciiUpper(pattern[p]) == AsciiUpper(name[n]))) {
       ++p;
       ++n;
     } else if (starP != std::string_view::npos) {
@@ -39,8 +33,8 @@ bool MatchesPattern(std::string_view name, std::string_view pattern) {
 bool EntryNameLess(std::string_view a, std::string_view b) {
   const std::size_t common = std::min(a.size(), b.size());
   for (std::size_t i = 0; i < common; ++i) {
-    const unsigned char ca = Upper(static_cast<unsigned char>(a[i]));
-    const unsigned char cb = Upper(static_cast<unsigned char>(b[i]));
+    const unsigned char ca = AsciiUpper(a[i]);
+    const unsigned char cb = AsciiUpper(b[i]);
     if (ca != cb) return ca < cb;
   }
   if (a.size() != b.size()) return a.size() < b.size();

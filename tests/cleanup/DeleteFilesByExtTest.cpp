@@ -1,6 +1,4 @@
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,6 +19,7 @@
 #include "cleanup/DeleteFilesByExt.h"
 #include "platform/SysCalls.h"
 #include "support/FaultInjection.h"
+#include "support/Nodes.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
@@ -29,6 +28,8 @@ namespace tw {
 namespace {
 
 using test::Exists;
+using test::FileFlag;
+using test::SetFileFlag;
 using test::TempDir;
 
 mode_t ModeOf(const std::string &path) {
@@ -53,21 +54,6 @@ std::set<std::string> NamesIn(const std::string &folder) {
   std::set<std::string> names;
   for (const auto &entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
   return names;
-}
-
-// Sets or clears the immutable attribute; false where the file system or
-// the process's capabilities do not allow it.
-bool SetImmutable(const std::string &path, bool on) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (done) {
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  ::close(fd);
-  return done;
 }
 
 // Changes the tree while the walk runs: the action runs once, just before the
@@ -220,11 +206,11 @@ TEST_P(DeleteFilesByExtStop, FirstFailedDeletionEndsTheWalkInEveryFolderAbove) {
   struct Unfreeze {
     std::string path;
     ~Unfreeze() {
-      if (!path.empty()) SetImmutable(path, false);
+      if (!path.empty()) SetFileFlag(path, FileFlag::Immutable, false);
     }
   } unfreeze;
   if (GetParam() == Block::Immutable) {
-    if (!SetImmutable(blocked, true)) GTEST_SKIP() << "no immutable attribute here";
+    if (!SetFileFlag(blocked, FileFlag::Immutable, true)) GTEST_SKIP() << "no immutable attribute here";
     unfreeze.path = blocked;
   } else {
     failingUnlink.emplace(test::SysCall::Unlink, EBUSY, /*nth=*/2);  // b1.seq goes, c.seq fails

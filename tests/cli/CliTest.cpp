@@ -1,51 +1,27 @@
 // tidewell-cli end to end, on temporary folders.
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "support/ChildCli.h"
 #include "support/TempDir.h"
 
 namespace tw {
 namespace {
 
+using test::ChildResult;
 using test::Exists;
 using test::ReadBytes;
+using test::RunCli;
 using test::TempDir;
-
-struct CliResult {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string &arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-CliResult RunCli(const std::vector<std::string> &args, const std::string &cwd = ".") {
-  const char *cli = std::getenv("TIDEWELL_CLI");
-  if (cli == nullptr) throw std::runtime_error("TIDEWELL_CLI is not set");
-  TempDir capture;
-  std::string command = "cd " + Quote(cwd) + " && " + Quote(cli);
-  for (const std::string &arg : args) command += " " + Quote(arg);
-  command += " </dev/null >" + Quote(capture / "out") + " 2>" + Quote(capture / "err");
-  const int raw = std::system(command.c_str());
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(capture / "out"),
-          ReadBytes(capture / "err")};
-}
 
 TEST(Cli, DoneWritesTheFastaAndReportsOnStdout) {
   TempDir dir;
   dir.Write("a.seq", "ACGT\nGG");
   dir.Write("b.seq", "");
   dir.Write("c.seq", "TT\r\n\r\n");
-  const CliResult result = RunCli({dir.path(), "result"});
+  const ChildResult result = RunCli({dir.path(), "result"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "Building your fasta files...\nDone!!!\n");
   EXPECT_EQ(result.err, "");
@@ -76,7 +52,7 @@ TEST(Cli, EachEndingHasItsStatusAndMessage) {
        "Cannot open file \"" + sub + "\". Is a directory.\n"},
   };
   for (const Case &c : cases) {
-    const CliResult result = RunCli(c.args);
+    const ChildResult result = RunCli(c.args);
     EXPECT_EQ(result.status, c.status) << c.err;
     EXPECT_EQ(result.out, c.out);
     EXPECT_EQ(result.err, c.err);
@@ -91,16 +67,16 @@ TEST(Cli, WrongCommandLinesAreRefused) {
       {}, {"folder"}, {"folder", "name", "extra"}, {"--deleet", "folder", "name"}, {"-x"},
   };
   for (const auto &args : cases) {
-    const CliResult result = RunCli(args);
+    const ChildResult result = RunCli(args);
     EXPECT_EQ(result.status, 64);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("usage: tidewell-cli [--delete] FOLDER RESULT_NAME"),
               std::string::npos);
   }
-  const CliResult help = RunCli({"--help"});
+  const ChildResult help = RunCli({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("usage: tidewell-cli", 0), 0u);
-  const CliResult version = RunCli({"--version"});
+  const ChildResult version = RunCli({"--version"});
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out.rfind("tidewell-cli ", 0), 0u);
 }
@@ -111,7 +87,7 @@ TEST(Cli, DeleteRemovesTheSeqFilesOfTheTreeAfterTheOutputIsClosed) {
   dir.Write("sub/b.SEQ", "GG");
   dir.Write("sub/deeper/c.seq", "TT");
   dir.Write("sub/keep.txt", "kept");
-  const CliResult result = RunCli({"--delete", dir.path(), "out"});
+  const ChildResult result = RunCli({"--delete", dir.path(), "out"});
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out,
             "Building your fasta files...\nWaiting for delete seq files......\nDone!!!\n");
@@ -125,7 +101,7 @@ TEST(Cli, DeleteRemovesTheSeqFilesOfTheTreeAfterTheOutputIsClosed) {
 TEST(Cli, FolderIsUsedExactlyAsGiven) {
   TempDir dir;
   dir.Write("a.seq", "ACGT");
-  const CliResult result = RunCli({"--", ".", "-dashed"}, dir.path());
+  const ChildResult result = RunCli({"--", ".", "-dashed"}, {}, dir.path());
   EXPECT_EQ(result.status, 0) << result.err;
   EXPECT_EQ(ReadBytes(dir / "-dashed.fasta"), ">a.seq\r\nACGT\r\n");
   EXPECT_EQ(RunCli({"--", dir.path(), "--delete"}).status, 0);

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "fasta/BuildRun.h"
-#include "fasta/Failures.h"
-#include "fasta/ShownMessage.h"
 #include "fasta/FakeHost.h"
 #include "support/FaultInjection.h"
 #include "support/TempDir.h"
@@ -18,28 +16,13 @@ namespace tw {
 namespace {
 
 using test::Exists;
+using test::Ending;
 using test::FakeHost;
+using test::Outcome;
+using test::RunInProcess;
 using test::ReadBytes;
 using test::TempDir;
 using Strings = std::vector<std::string>;
-
-enum class Ending { Done, Stopped, Failed };
-
-struct Outcome {
-  Ending ending;
-  std::string failure;  // as shown to the user
-};
-
-Outcome RunBuild(FakeHost &host) {
-  try {
-    RunFastaBuild(host);
-    return {Ending::Done, ""};
-  } catch (const EAbort &) {
-    return {Ending::Stopped, ""};
-  } catch (const Failure &failure) {
-    return {Ending::Failed, ShownMessage(failure.what())};
-  }
-}
 
 // A host whose window shows what an earlier run left behind.
 FakeHost HostWithHistory(const std::string &folder, const std::string &name) {
@@ -78,7 +61,7 @@ TEST(BuildRun, RefusedRunsShowOneMessageAndChangeNothing) {
   };
   for (const Case &c : cases) {
     FakeHost host = HostWithHistory(c.folder, c.name);
-    EXPECT_EQ(RunBuild(host).ending, Ending::Stopped);
+    EXPECT_EQ(RunInProcess(host).ending, Ending::Stopped);
     EXPECT_EQ(host.messages, Strings{c.message});
     ExpectWindowUnchanged(host);
   }
@@ -102,7 +85,7 @@ TEST(BuildRun, CompleteRunWritesEveryRecordInListingOrder) {
       EXPECT_EQ(ReadBytes(output), "");
     }
   };
-  ASSERT_EQ(RunBuild(host).ending, Ending::Done);
+  ASSERT_EQ(RunInProcess(host).ending, Ending::Done);
 
   EXPECT_EQ(ReadBytes(output),
             ">a.seq\r\nACGT\r\nTT\r\n"
@@ -120,7 +103,7 @@ TEST(BuildRun, CompleteRunWritesEveryRecordInListingOrder) {
 
   // A second run with fewer files ends with the bar full at the new count.
   std::filesystem::remove(dir / "b.seq");
-  ASSERT_EQ(RunBuild(host).ending, Ending::Done);
+  ASSERT_EQ(RunInProcess(host).ending, Ending::Done);
   EXPECT_EQ(host.max, 3);
   EXPECT_EQ(host.position, 3);
 }
@@ -141,7 +124,7 @@ TEST(BuildRun, DeletionComesOnlyAfterTheOutputIsClosed) {
       EXPECT_TRUE(Exists(dir / "a.seq"));
     }
   };
-  ASSERT_EQ(RunBuild(host).ending, Ending::Done);
+  ASSERT_EQ(RunInProcess(host).ending, Ending::Done);
 
   EXPECT_FALSE(Exists(dir / "a.seq"));
   EXPECT_FALSE(Exists(dir / "sub/b.SEQ"));
@@ -159,7 +142,7 @@ TEST(BuildRun, OutputToADeviceNeverLeadsToTheDeletion) {
   ASSERT_EQ(::symlink("/dev/null", (dir / "out.fasta").c_str()), 0);
   FakeHost host = HostWithHistory(dir.path(), "out");
   host.deleteOption = true;
-  ASSERT_EQ(RunBuild(host).ending, Ending::Done);
+  ASSERT_EQ(RunInProcess(host).ending, Ending::Done);
   EXPECT_EQ(ReadBytes(dir / "a.seq"), "ACGT") << "the only copy is kept";
   EXPECT_EQ(host.log, Strings{"Building your fasta files..."});
   EXPECT_EQ(host.messages, Strings{"Done!!!"});
@@ -172,7 +155,7 @@ TEST(BuildRun, NoSeqFilesLeavesAnEmptyOutputAndTheLogAsItWas) {
   FakeHost host = HostWithHistory(dir.path(), "out");
   host.deleteOption = true;
 
-  EXPECT_EQ(RunBuild(host).ending, Ending::Stopped);
+  EXPECT_EQ(RunInProcess(host).ending, Ending::Stopped);
   EXPECT_EQ(host.messages, Strings{"No .seq files in this folder!"});
   EXPECT_EQ(ReadBytes(output), "");
   EXPECT_EQ(host.position, 0);
@@ -190,9 +173,9 @@ TEST(BuildRun, AnOutputThatCannotBeCreatedEndsTheRunBeforeAnythingChanges) {
   test::SetReadOnly(output, true);
   FakeHost host = HostWithHistory(dir.path(), "out");
 
-  const Outcome outcome = RunBuild(host);
+  const Outcome outcome = RunInProcess(host);
   EXPECT_EQ(outcome.ending, Ending::Failed);
-  EXPECT_EQ(outcome.failure, "File access denied.");
+  EXPECT_EQ(outcome.shown, "File access denied.");
   EXPECT_EQ(ReadBytes(output), "precious");
   ExpectWindowUnchanged(host);
   EXPECT_TRUE(host.events.empty());
@@ -206,9 +189,9 @@ TEST(BuildRun, AnEntryThatCannotBeReadEndsTheRunWithoutDeletionOrPartialOutput) 
   FakeHost host = HostWithHistory(dir.path(), "out");
   host.deleteOption = true;
 
-  const Outcome outcome = RunBuild(host);
+  const Outcome outcome = RunInProcess(host);
   EXPECT_EQ(outcome.ending, Ending::Failed);
-  EXPECT_EQ(outcome.failure, "Cannot open file \"" + sub + "\". Is a directory.");
+  EXPECT_EQ(outcome.shown, "Cannot open file \"" + sub + "\". Is a directory.");
   EXPECT_EQ(host.seqFileList, (Strings{"a.seq", "m.seq", "z.seq"}));
   EXPECT_EQ(host.position, 2) << "the bar shows the file reached";
   EXPECT_EQ(host.log, Strings{"Building your fasta files..."});
@@ -236,10 +219,10 @@ TEST(BuildRun, WriteAndCloseFailuresRemoveTheOutputAndSkipTheDeletion) {
     Outcome outcome;
     {
       test::FailCall fail(c.call, c.errnum, 3);
-      outcome = RunBuild(host);
+      outcome = RunInProcess(host);
     }
     EXPECT_EQ(outcome.ending, Ending::Failed);
-    EXPECT_EQ(outcome.failure, c.shown);
+    EXPECT_EQ(outcome.shown, c.shown);
     EXPECT_FALSE(Exists(dir / "out.fasta"));
     EXPECT_TRUE(Exists(dir / "a.seq"));
     EXPECT_TRUE(host.messages.empty());
@@ -256,11 +239,11 @@ TEST(BuildRun, ACloseThatFailsIsAFailureToo) {
     // The closes of a one-file run: the listing's two descriptors, the
     // sequence file, then the output.
     test::FailCall fail(test::SysCall::Close, EIO, 4);
-    outcome = RunBuild(host);
+    outcome = RunInProcess(host);
     EXPECT_EQ(fail.calls(), 4);
   }
   EXPECT_EQ(outcome.ending, Ending::Failed);
-  EXPECT_EQ(outcome.failure, "I/O error 1117.");
+  EXPECT_EQ(outcome.shown, "I/O error 1117.");
   EXPECT_FALSE(Exists(dir / "out.fasta"));
   EXPECT_TRUE(Exists(dir / "a.seq"));
   EXPECT_TRUE(host.messages.empty());

@@ -1,4 +1,8 @@
-// A host of the build run that records what the run did to it, for tests.
+// A host of the build run that records what the run did to it, and the
+// run's ending as the user would see it, for tests.
+//
+//   FakeHost host;  host.folder = plate;  host.resultName = "out";
+//   RunInProcess(host)  => {Ending::Done, "Done!!!"}
 #pragma once
 
 #include <algorithm>
@@ -7,6 +11,8 @@
 #include <vector>
 
 #include "fasta/BuildRun.h"
+#include "fasta/Failures.h"
+#include "fasta/ShownMessage.h"
 
 namespace tw::test {
 
@@ -61,5 +67,24 @@ class FakeHost : public BuildRunHost {
     if (onEvent) onEvent(event);
   }
 };
+
+enum class Ending { Done, Stopped, Failed };
+
+struct Outcome {
+  Ending ending;
+  std::string shown;  // the failure as the user sees it, or the last message
+};
+
+inline Outcome RunInProcess(FakeHost &host) {
+  const auto lastMessage = [&] { return host.messages.empty() ? "" : host.messages.back(); };
+  try {
+    RunFastaBuild(host);
+    return {Ending::Done, lastMessage()};
+  } catch (const EAbort &) {
+    return {Ending::Stopped, lastMessage()};
+  } catch (const Failure &failure) {
+    return {Ending::Failed, ShownMessage(failure.what())};
+  }
+}
 
 }  // namespace tw::test

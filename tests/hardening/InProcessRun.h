@@ -25,13 +25,4 @@ class HookedHost : public FakeHost {
   void SetProgressPosition(int p) override;
 };
 
-enum class Ending { Done, Stopped, Failed };
-
-struct Outcome {
-  Ending ending;
-  std::string shown;  // the failure as the user sees it, or the last message
-};
-
-Outcome RunInProcess(HookedHost &host);
-
 }  // namespace tw::test

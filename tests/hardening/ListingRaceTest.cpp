@@ -17,7 +17,7 @@
 
 #include "hardening/Fasta.h"
 #include "hardening/InProcessRun.h"
-#include "hardening/Nodes.h"
+#include "support/Nodes.h"
 #include "hardening/Tree.h"
 
 namespace fs = std::filesystem;

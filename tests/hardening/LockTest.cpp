@@ -9,7 +9,7 @@
 
 #include <gtest/gtest.h>
 
-#include "hardening/ChildCli.h"
+#include "support/ChildCli.h"
 #include "hardening/Fasta.h"
 #include "hardening/InProcessRun.h"
 #include "hardening/Tree.h"

@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "hardening/ChildCli.h"
+#include "support/ChildCli.h"
 #include "hardening/Fasta.h"
-#include "hardening/Nodes.h"
+#include "support/Nodes.h"
 #include "hardening/Tree.h"
 
 namespace tw {

@@ -32,6 +32,8 @@ struct ChildResult {
   std::string err;
 };
 
-ChildResult RunCli(const std::vector<std::string> &args, const ChildLimits &limits = {});
+// The child starts in workingDir, or in the test's own folder when empty.
+ChildResult RunCli(const std::vector<std::string> &args, const ChildLimits &limits = {},
+                   const std::string &workingDir = {});
 
 }  // namespace tw::test

@@ -1,4 +1,4 @@
-#include "hardening/Nodes.h"
+#include "support/Nodes.h"
 
 #include <fcntl.h>
 #include <linux/fs.h>

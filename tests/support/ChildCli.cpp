@@ -1,4 +1,4 @@
-#include "hardening/ChildCli.h"
+#include "support/ChildCli.h"
 
 #include <fcntl.h>
 #include <signal.h>
@@ -34,7 +34,7 @@ std::vector<std::string> ChildEnvironment(const ChildLimits &limits) {
   }
   if (limits.openFiles) {
     if (!ubsan.empty()) ubsan += ":";
-    ubsan += "suppressions=" TIDEWELL_HARDENING_DIR "/descriptor-limit.ubsan.supp";
+    ubsan += "suppressions=" TIDEWELL_TEST_SUPPORT_DIR "/descriptor-limit.ubsan.supp";
   }
   if (!ubsan.empty()) env.push_back("UBSAN_OPTIONS=" + ubsan);
   return env;
@@ -75,7 +75,8 @@ ChildLimits ChildLimits::Timeout(int seconds) {
   return limits;
 }
 
-ChildResult RunCli(const std::vector<std::string> &args, const ChildLimits &limits) {
+ChildResult RunCli(const std::vector<std::string> &args, const ChildLimits &limits,
+                   const std::string &workingDir) {
   const char *cli = std::getenv("TIDEWELL_CLI");
   if (cli == nullptr) throw std::runtime_error("TIDEWELL_CLI is not set");
 
@@ -96,6 +97,7 @@ ChildResult RunCli(const std::vector<std::string> &args, const ChildLimits &limi
   const pid_t pid = ::fork();
   if (pid < 0) throw std::runtime_error("fork failed");
   if (pid == 0) {
+    if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(126);
     ::dup2(in, STDIN_FILENO);
     ::dup2(out, STDOUT_FILENO);
     ::dup2(err, STDERR_FILENO);
